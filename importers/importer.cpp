@@ -137,14 +137,13 @@ ImportedEntries ReadStarDict(const std::filesystem::path& ifo) {
   }
   const std::vector<StarDictIndexEntry> index = ParseStarDictIndex(indexBytes, info.offsetBits, indexName);
   if (index.size() != info.wordCount) {
-    throw ImportError(ifo, kAtLine, 1,
-                      "wordcount is " + std::to_string(info.wordCount) + " but " + indexName.filename().string() +
-                          " holds " + std::to_string(index.size()) + " entries");
+    throw ImportError(indexName, kAtByte, indexBytes.size(),
+                      "holds " + std::to_string(index.size()) + " entries, the .ifo's wordcount says " +
+                          std::to_string(info.wordCount));
   }
   if (info.indexFileSize && *info.indexFileSize != indexBytes.size()) {
-    throw ImportError(ifo, kAtLine, 1,
-                      "idxfilesize is " + std::to_string(*info.indexFileSize) + " but " +
-                          indexName.filename().string() + " holds " + std::to_string(indexBytes.size()) + " bytes");
+    throw ImportError(indexName, kAtByte, indexBytes.size(),
+                      "the file ends here, the .ifo's idxfilesize says " + std::to_string(*info.indexFileSize));
   }
 
   ImportedEntries result;

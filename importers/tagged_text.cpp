@@ -234,7 +234,7 @@ std::string TaggedTextToMarkup(std::string_view text, TagDialect dialect) {
       ++at;
       continue;
     }
-    const size_t end = std::min(text.find_first_of("<& \t\n\r\f", at), text.size());
+    const size_t end = std::min(text.find_first_of("<& \t\n\r\f", at + 1), text.size());
     writer.Text(text.substr(at, end - at));
     at = end;
   }
