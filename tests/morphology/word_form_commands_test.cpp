@@ -53,7 +53,7 @@ class WordFormCommands : public ::testing::Test {
   // Runs lexorin with the test's data folder; `input` becomes standard input.
   static ProgramRun Lexorin(const std::vector<std::string>& args, const std::string& dataDir = "",
                      const std::string& input = "") {
-    std::string command = Quoted(LEXORIN_PROGRAM) + " --data " + Quoted(dataDir.empty() ? data_->path().string() : dataDir);
+    std::string command = Quoted(LEXORIN_BINARY) + " --data " + Quoted(dataDir.empty() ? data_->path().string() : dataDir);
     for (const std::string& arg : args) command += " " + Quoted(arg);
     command += " < " + Quoted(data_->Write("stdin.txt", input).string()) + " 2>/dev/null";
     FILE* pipe = ::popen(command.c_str(), "r");
