@@ -6,3 +6,8 @@ if(LEXORIN_TSAN)
   add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
   add_link_options(-fsanitize=thread)
 endif()
+if(LEXORIN_FUZZ)
+  # Every library is instrumented for coverage so the fuzzers see into it.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

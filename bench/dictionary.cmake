@@ -1,0 +1,2 @@
+add_executable(lexorin_bench_dictionary ${CMAKE_CURRENT_LIST_DIR}/dictionary_bench.cpp)
+target_link_libraries(lexorin_bench_dictionary PRIVATE lexorin_dictionary_core benchmark::benchmark)

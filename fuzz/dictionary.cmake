@@ -1,0 +1,4 @@
+lexorin_fuzz_target(fuzz_headwords ${CMAKE_CURRENT_SOURCE_DIR}/headwords_fuzz.cpp lexorin_dictionary_core)
+lexorin_fuzz_target(fuzz_number_lines ${CMAKE_CURRENT_SOURCE_DIR}/number_lines_fuzz.cpp lexorin_dictionary_core)
+lexorin_fuzz_target(fuzz_read_entry ${CMAKE_CURRENT_SOURCE_DIR}/read_entry_fuzz.cpp lexorin_dictionary_core)
+lexorin_fuzz_target(fuzz_render ${CMAKE_CURRENT_SOURCE_DIR}/render_fuzz.cpp lexorin_dictionary_core)
