@@ -153,7 +153,7 @@ void WriteSense(const Sense& sense, std::u16string_view headword, std::string& o
 }  // namespace
 
 std::string WordNetToMarkup(std::u16string_view headword, std::string_view article) {
-  std::string out = Utf16ToUtf8(headword) + '\n';
+  std::string out = PlainBrackets(Utf16ToUtf8(headword)) + '\n';
   std::vector<Sense> senses;
   std::vector<std::string> loose;  // lines outside the sense layout, kept as they are
   bool header = true;
