@@ -21,6 +21,7 @@ struct StarDictFixture {
   int offsetBits = 32;
   bool compressed = false;
   std::string sameTypeSequence = "m";
+  bool compressedIndex = false;  // .idx.gz
 
   std::string IndexBytes(const std::vector<uint64_t>& offsets) const {
     std::string idx;
@@ -45,7 +46,11 @@ struct StarDictFixture {
     if (offsetBits == 64) ifo += "idxoffsetbits=64\n";
     if (!sameTypeSequence.empty()) ifo += "sametypesequence=" + sameTypeSequence + "\n";
     const std::string base(name);
-    dir.Write(base + ".idx", idx);
+    if (compressedIndex) {
+      dir.Write(base + ".idx.gz", test::MakeGzip(idx));
+    } else {
+      dir.Write(base + ".idx", idx);
+    }
     if (compressed) {
       dir.Write(base + ".dict.dz", test::MakeDictzip(dict, 16).bytes);
     } else {
@@ -84,13 +89,15 @@ TEST(StarDict, EveryLayoutImportsTheSameEntries) {
     int offsetBits;
     bool compressed;
     bool synonyms;
+    bool compressedIndex;
   };
-  for (const Layout layout : {Layout{32, false, false}, Layout{32, true, true}, Layout{64, false, true},
-                              Layout{64, true, false}}) {
+  for (const Layout layout : {Layout{32, false, false, false}, Layout{32, true, true, false},
+                              Layout{64, false, true, true}, Layout{64, true, false, false}}) {
     SCOPED_TRACE(testing::Message() << layout.offsetBits << " bits, compressed " << layout.compressed
-                                    << ", synonyms " << layout.synonyms);
+                                    << ", synonyms " << layout.synonyms << ", .idx.gz " << layout.compressedIndex);
     test::TempDir dir;
     StarDictFixture fixture{kArticles, {}, layout.offsetBits, layout.compressed};
+    fixture.compressedIndex = layout.compressedIndex;
     if (layout.synonyms) fixture.synonyms = {{"tome", 1}, {"kitty", 2}, {"Apple", 0}};
     Entries expected{{"apple", "-quả táo"}, {"Book", "@Book\n-sách, cuốn sách"}, {"cat", "-con mèo"}};
     if (layout.synonyms) {
@@ -104,15 +111,16 @@ TEST(StarDict, EveryLayoutImportsTheSameEntries) {
 
 TEST(StarDict, ArticlesWithTheirOwnFieldTypes) {
   // Without a same-type sequence each field carries its type; text fields
-  // end at NUL, binary ones have a size. Sounds are left out; HTML and
-  // XDXF become text with line marks.
+  // end at NUL, binary ones have a size. Sounds are left out; 8-bit text
+  // that is not UTF-8 is Vietnamese code page 1258; HTML and XDXF become
+  // text with line marks.
   test::TempDir dir;
   const std::string nul(1, '\0');
-  const std::string article = "m-plain" + nul + "W" + test::BigEndian(3, 4) + "wav" +
+  const std::string article = "m-plain" + nul + "W" + test::BigEndian(3, 4) + "wav" + "l-\xD0i" + nul +
                               "h<b>in</b> &amp; <i>out</i><br>next" + nul + "x<k>go</k> <tr>ɡoʊ</tr><dtrn>đi</dtrn>" + nul;
   StarDictFixture fixture{{{"go", article}}};
   fixture.sameTypeSequence.clear();
-  EXPECT_EQ(Import(dir, fixture.Write(dir)), (Entries{{"go", "-plain\nin & out\nnext\n@go [ɡoʊ]\n-đi"}}));
+  EXPECT_EQ(Import(dir, fixture.Write(dir)), (Entries{{"go", "-plain\n-Đi\nin & out\nnext\n@go [ɡoʊ]\n-đi"}}));
 }
 
 TEST(StarDict, SameTypeSequenceLeavesTheLastFieldUnterminated) {

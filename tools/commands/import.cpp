@@ -16,7 +16,13 @@ std::string Names(auto list) {
 
 int RunImport(CommandContext& context) {
   const Arguments args(context.args, {}, {"--style"});
-  if (args.Positional().size() != 3) throw UsageError("give FORMAT, SOURCE and OUTBASE");
+  if (args.Positional().size() != 3) {
+    std::string sources;
+    for (const ImportFormatInfo& format : ImportFormats()) {
+      sources += (sources.empty() ? "" : ", ") + std::string(format.sourceFile) + " for " + std::string(format.name);
+    }
+    throw UsageError("give FORMAT, SOURCE and OUTBASE (SOURCE is " + sources + ")");
+  }
   const std::string& formatName = args.Positional()[0];
   const ImportFormatInfo* format = ImportFormatByName(formatName);
   if (format == nullptr) throw UsageError("unknown format " + formatName + " (formats: " + Names(ImportFormats()) + ")");
