@@ -45,6 +45,7 @@ void EntryView::ApplyBatch(const RunBatch& batch) {
   if (batch.showBeginning) {
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(0);
+    completed_ = batch.generation;
   }
 }
 

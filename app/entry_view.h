@@ -16,6 +16,8 @@ class EntryView : public QTextEdit {
   explicit EntryView(QWidget* parent = nullptr);
 
   uint64_t generation() const { return generation_; }
+  // The generation whose entry was last written completely.
+  uint64_t completedGeneration() const { return completed_; }
   uint64_t BeginGeneration() { return ++generation_; }
 
   // Writes a batch when it belongs to the current generation.
@@ -25,6 +27,7 @@ class EntryView : public QTextEdit {
 
  private:
   uint64_t generation_ = 0;
+  uint64_t completed_ = 0;
 };
 
 }  // namespace lexorin
