@@ -49,6 +49,10 @@ void EntryView::ApplyBatch(const RunBatch& batch) {
   }
 }
 
+void EntryView::TakeDelivered() {
+  for (const RunBatch& batch : mailbox_->TakeAll()) ApplyBatch(batch);
+}
+
 void EntryView::ClearEntry() {
   BeginGeneration();
   clear();

@@ -1,6 +1,7 @@
 #pragma once
 #include <QTextEdit>
 #include <cstdint>
+#include <memory>
 
 #include "app/run_batch.h"
 
@@ -22,12 +23,17 @@ class EntryView : public QTextEdit {
 
   // Writes a batch when it belongs to the current generation.
   void ApplyBatch(const RunBatch& batch);
+  // Render workers leave their batches here and then ask the view, through
+  // its event queue, to take them (TakeDelivered).
+  const std::shared_ptr<BatchMailbox>& mailbox() const { return mailbox_; }
+  void TakeDelivered();
   // Empties the view and supersedes every render still on its way.
   void ClearEntry();
 
  private:
   uint64_t generation_ = 0;
   uint64_t completed_ = 0;
+  std::shared_ptr<BatchMailbox> mailbox_ = std::make_shared<BatchMailbox>();
 };
 
 }  // namespace lexorin

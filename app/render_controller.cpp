@@ -18,15 +18,17 @@ void RenderController::StartRender(PaneId pane) {
   std::shared_ptr<const LoadedDictionary> dictionary = controls.model->dictionary();
   const std::optional<size_t> selected = controls.list->SelectedRow();
   EntryView* view = controls.view;
+  std::shared_ptr<BatchMailbox> mailbox = view->mailbox();
   // A render with a selection supersedes whatever is still on its way to the
   // view; one without a selection leaves the view as it is.
   const uint64_t generation = selected ? view->BeginGeneration() : view->generation();
 
-  slots_.Start(Pane(pane).workerSlot, [this, dictionary, pane, selected, view, generation](std::stop_token stop) {
+  slots_.Start(Pane(pane).workerSlot, [this, dictionary, pane, selected, view, mailbox,
+                                        generation](std::stop_token stop) {
     if (!dictionary) return;
-    BatchingRunSink sink(generation, kBatchUnits, [view](RunBatch&& batch) {
-      QMetaObject::invokeMethod(view, [view, batch = std::move(batch)] { view->ApplyBatch(batch); },
-                                Qt::QueuedConnection);
+    BatchingRunSink sink(generation, kBatchUnits, [view, &mailbox](RunBatch&& batch) {
+      mailbox->Put(std::move(batch));
+      QMetaObject::invokeMethod(view, [view] { view->TakeDelivered(); }, Qt::QueuedConnection);
     });
     const PaneRenderOutcome outcome = RenderPaneEntry(*dictionary, pane, selected, sink, stop);
     // A stopped render keeps the part it wrote, unless a newer one took over.

@@ -1,7 +1,10 @@
 #pragma once
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dictionary/render.h"
@@ -23,6 +26,25 @@ struct RunBatch {
   bool showBeginning = false;  // the entry is complete: scroll to its start
 
   bool empty() const { return !clear && runs.empty() && !showBeginning; }
+};
+
+// Where render workers leave batches for their view. The view takes them
+// on its own thread; the lock makes the hand-over visible to race checkers
+// whatever the event queue that wakes the view does.
+class BatchMailbox {
+ public:
+  void Put(RunBatch&& batch) {
+    const std::lock_guard lock(mutex_);
+    batches_.push_back(std::move(batch));
+  }
+  std::deque<RunBatch> TakeAll() {
+    const std::lock_guard lock(mutex_);
+    return std::exchange(batches_, {});
+  }
+
+ private:
+  std::mutex mutex_;
+  std::deque<RunBatch> batches_;
 };
 
 // Collects a worker's runs into a few large batches: adjacent runs of the
