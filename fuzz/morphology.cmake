@@ -1,0 +1,1 @@
+lexorin_fuzz_target(fuzz_word_forms ${CMAKE_CURRENT_LIST_DIR}/word_forms_fuzz.cpp lexorin_morphology_core)
