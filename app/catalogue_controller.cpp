@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QTabBar>
 #include <QToolButton>
+#include <functional>
 #include <vector>
 
 #include "app/group_marks.h"

@@ -167,14 +167,14 @@ void LookupController::Clear(std::span<const ClearTarget> targets) {
 }
 
 bool LookupController::eventFilter(QObject* watched, QEvent* event) {
-  auto* input = qobject_cast<QComboBox*>(watched);
-  if (!input) return false;
-  const std::string name = input->objectName().toStdString();
-  if (event->type() == QEvent::KeyPress) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::KeyPress && type != QEvent::FocusIn && type != QEvent::FocusOut) return false;
+  const std::string name = watched->objectName().toStdString();
+  if (type == QEvent::KeyPress) {
     if (const InputWiring* wiring = InputWiringOf(name)) InputKey(*wiring, static_cast<QKeyEvent*>(event)->key());
-  } else if (name == kRussianInput && event->type() == QEvent::FocusIn) {
+  } else if (name == kRussianInput && type == QEvent::FocusIn) {
     keyboard_.ToRussian();
-  } else if (name == kRussianInput && event->type() == QEvent::FocusOut &&
+  } else if (name == kRussianInput && type == QEvent::FocusOut &&
              static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
     keyboard_.ToUsEnglish();
   }
