@@ -1,0 +1,29 @@
+#include "app/dictionary_window.h"
+
+#include "app/catalogue_controller.h"
+#include "app/language_controller.h"
+#include "app/lookup_controller.h"
+#include "app/main_form.h"
+#include "app/render_controller.h"
+
+namespace lexorin {
+
+DictionaryWindow::DictionaryWindow(const WindowServices& services)
+    : form_(std::make_unique<MainForm>()),
+      language_(std::make_unique<LanguageController>(*form_, *services.messages)),
+      render_(std::make_unique<RenderController>(*form_, *language_)),
+      catalogue_(std::make_unique<CatalogueController>(*form_, *language_, services.programFolder)),
+      lookup_(std::make_unique<LookupController>(*form_, *render_,
+                                                 services.baseForms ? *services.baseForms : noBaseForms_,
+                                                 services.speech ? *services.speech : silence_,
+                                                 services.keyboard ? *services.keyboard : fixedLayout_)) {}
+
+DictionaryWindow::~DictionaryWindow() {
+  // No worker may outlive the views it writes to.
+  render_->StopAll();
+  lookup_.reset();
+  catalogue_.reset();
+  form_.reset();
+}
+
+}  // namespace lexorin

@@ -1,0 +1,50 @@
+#pragma once
+#include <filesystem>
+#include <memory>
+
+#include "app/services.h"
+
+namespace lexorin {
+
+class CatalogueController;
+class LanguageController;
+class LookupController;
+class MainForm;
+class RenderController;
+
+// What the window is given from outside: where the program lives (its
+// dictionaries are in the folder Data there) and the services that later
+// parts of the program fill in.
+struct WindowServices {
+  std::filesystem::path programFolder;
+  MessageService* messages = nullptr;          // required
+  BaseFormFinder* baseForms = nullptr;         // default: finds nothing
+  SpeechOutput* speech = nullptr;              // default: silent
+  KeyboardLayoutSwitch* keyboard = nullptr;    // default: the layout stays
+};
+
+// The Dictionary window: the form and the controllers that give its menu
+// items, lists and input boxes their behaviour.
+class DictionaryWindow {
+ public:
+  explicit DictionaryWindow(const WindowServices& services);
+  ~DictionaryWindow();
+
+  MainForm& form() { return *form_; }
+  LanguageController& language() { return *language_; }
+  CatalogueController& catalogue() { return *catalogue_; }
+  RenderController& render() { return *render_; }
+  LookupController& lookup() { return *lookup_; }
+
+ private:
+  NoBaseForms noBaseForms_;
+  Silence silence_;
+  FixedKeyboardLayout fixedLayout_;
+  std::unique_ptr<MainForm> form_;
+  std::unique_ptr<LanguageController> language_;
+  std::unique_ptr<RenderController> render_;
+  std::unique_ptr<CatalogueController> catalogue_;
+  std::unique_ptr<LookupController> lookup_;
+};
+
+}  // namespace lexorin
