@@ -34,10 +34,16 @@ void LanguageController::ApplyInterfaceTable(InterfaceLanguage language) {
   }
 }
 
-void LanguageController::ShowTableMessage(Message message) {
-  messages_.Show(kMessageCaption, MessageText(message, Current()));
+void LanguageController::ShowTableMessage(Message message, Waiting waiting) {
+  ShowFixedMessage(MessageText(message, Current()), waiting);
 }
 
-void LanguageController::ShowFixedMessage(std::string_view text) { messages_.Show(kMessageCaption, text); }
+void LanguageController::ShowFixedMessage(std::string_view text, Waiting waiting) {
+  if (waiting == Waiting::No) {
+    messages_.ShowWithoutWaiting(kMessageCaption, text);
+  } else {
+    messages_.Show(kMessageCaption, text);
+  }
+}
 
 }  // namespace lexorin

@@ -19,8 +19,9 @@ class LanguageController {
   void GiaodintingAnh1Click();
   void ApplyInterfaceTable(InterfaceLanguage language);
 
-  void ShowTableMessage(Message message);
-  void ShowFixedMessage(std::string_view text);
+  enum class Waiting { Yes, No };
+  void ShowTableMessage(Message message, Waiting waiting = Waiting::Yes);
+  void ShowFixedMessage(std::string_view text, Waiting waiting = Waiting::Yes);
 
  private:
   MainForm& form_;

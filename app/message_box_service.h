@@ -7,6 +7,7 @@ namespace lexorin {
 class MessageBoxService final : public MessageService {
  public:
   void Show(std::string_view caption, std::string_view text) override;
+  void ShowWithoutWaiting(std::string_view caption, std::string_view text) override;
 };
 
 }  // namespace lexorin

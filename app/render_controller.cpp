@@ -44,9 +44,9 @@ void RenderController::ReportOutcome(PaneId pane, uint64_t generation, PaneRende
   // The failure of a render that a newer one replaced is not reported.
   if (form_.Controls(pane).view->generation() != generation) return;
   if (outcome == PaneRenderOutcome::ReadError) {
-    language_.ShowFixedMessage(kReadFileError);
+    language_.ShowFixedMessage(kReadFileError, LanguageController::Waiting::No);
   } else {
-    language_.ShowTableMessage(Message::IncreaseVirtualMemory);
+    language_.ShowTableMessage(Message::IncreaseVirtualMemory, LanguageController::Waiting::No);
   }
 }
 

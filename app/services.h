@@ -12,6 +12,9 @@ class MessageService {
  public:
   virtual ~MessageService() = default;
   virtual void Show(std::string_view caption, std::string_view text) = 0;
+  // The same box, but the caller goes on at once: the render workers report
+  // their failures this way, so typing is never held up by the box.
+  virtual void ShowWithoutWaiting(std::string_view caption, std::string_view text) { Show(caption, text); }
 };
 
 // Looks a word up under its base form. Returns true when it found a base

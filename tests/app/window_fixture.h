@@ -21,7 +21,12 @@ class RecordingMessages final : public MessageService {
   void Show(std::string_view caption, std::string_view text) override {
     shown.emplace_back(std::string(caption), std::string(text));
   }
+  void ShowWithoutWaiting(std::string_view caption, std::string_view text) override {
+    Show(caption, text);
+    ++shownWithoutWaiting;
+  }
   std::vector<std::pair<std::string, std::string>> shown;
+  size_t shownWithoutWaiting = 0;  // boxes that did not hold up the caller
 };
 
 // A program folder with a small Data folder: every built-in dictionary, the

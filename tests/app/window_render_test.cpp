@@ -131,6 +131,7 @@ void RenderTest::russianVietnameseReportsWhatOtherPanesShowEmpty() {
   show(PaneId::RusViet, 2);
   QTRY_COMPARE(fixture.messages().shown.size(), size_t{1});
   QCOMPARE(fixture.messages().shown[0], std::make_pair(std::string("tavrel"), std::string("Read File Error")));
+  QCOMPARE(fixture.messages().shownWithoutWaiting, size_t{1});  // typing goes on while the box is open
   QCOMPARE(fixture.ViewText(PaneId::RusViet), QString::fromUtf16(u"◊ bb▪x"));
   show(PaneId::RusRus, 1);
   QTRY_COMPARE(fixture.ViewText(PaneId::RusRus), QString::fromUtf16(u"◊ bb▪x"));
