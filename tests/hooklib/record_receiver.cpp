@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "tests/hooklib/test_window.h"
+
 namespace lexorin::hooklib::test {
 
 RecordReceiver::RecordReceiver(RECT screenRect) {
@@ -23,11 +25,7 @@ RecordReceiver::RecordReceiver(RECT screenRect) {
 RecordReceiver::~RecordReceiver() { DestroyWindow(window_); }
 
 LRESULT CALLBACK RecordReceiver::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<RecordReceiver*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* self = windowOwner<RecordReceiver>(window, message, lParam);
   if (message == WM_COPYDATA && self != nullptr) {
     const auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     ReceivedRecord received{wParam, copy->dwData, copy->cbData, {}};

@@ -48,11 +48,7 @@ POINT TestWindow::toScreen(POINT client) const {
 }
 
 LRESULT CALLBACK TestWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<TestWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* self = windowOwner<TestWindow>(window, message, lParam);
   if (message == WM_PAINT && self != nullptr) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);

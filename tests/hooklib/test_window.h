@@ -29,6 +29,17 @@ class TestWindow {
   Painter painter_;
 };
 
+// The object whose address a window was created with (its creation
+// parameter), for the window procedure of a class that keeps one.
+template <class Object>
+Object* windowOwner(HWND window, UINT message, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  return reinterpret_cast<Object*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
 // Dispatches every message waiting for this thread.
 void pumpMessages();
 
