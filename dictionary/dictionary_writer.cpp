@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <unordered_map>
 
 #include "dictionary/data_file_error.h"
 #include "dictionary/headword_compare.h"
@@ -44,6 +45,9 @@ void WriteDictionary(const DictionaryPaths& paths, const std::vector<DictionaryE
   std::string offsets;
   std::string lengths;
   std::string bodies;
+  // Headwords that share an article (synonyms, several index keys of one
+  // article) point at one copy of it.
+  std::unordered_map<std::string_view, uint32_t> written;
   for (const DictionaryEntry& entry : entries) {
     if (entry.headword.find_first_of(u"\r\n\u2028", 0, 3) != std::u16string::npos ||
         entry.headword.find(u'\0') != std::u16string::npos) {
@@ -52,9 +56,10 @@ void WriteDictionary(const DictionaryPaths& paths, const std::vector<DictionaryE
     if (bodies.size() + entry.body.size() > 0x7FFFFFFFu) throw DataFileError(paths.entries, "entry file above 2 GiB");
     AppendUtf16Le(headwords, entry.headword);
     AppendUtf16Le(headwords, u"\r\n");
-    offsets += EncodeRadix64(static_cast<uint32_t>(bodies.size())) + "\r\n";
+    const auto [copy, isNew] = written.try_emplace(entry.body, static_cast<uint32_t>(bodies.size()));
+    offsets += EncodeRadix64(copy->second) + "\r\n";
     lengths += EncodeRadix64(static_cast<uint32_t>(entry.body.size())) + "\r\n";
-    bodies += entry.body;
+    if (isNew) bodies += entry.body;
   }
   const std::pair<const std::filesystem::path*, const std::string*> files[] = {
       {&paths.headwords, &headwords}, {&paths.offsets, &offsets}, {&paths.lengths, &lengths}, {&paths.entries, &bodies}};

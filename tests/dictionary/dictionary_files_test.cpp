@@ -140,6 +140,17 @@ TEST(DictionaryWriter, WritesFilesThatLoadBackSorted) {
   EXPECT_EQ(dictionary->headwords()[3], u"ăn");                     // U+0103 sorts after ASCII
 }
 
+TEST(DictionaryWriter, HeadwordsSharingAnArticleShareOneCopy) {
+  test::TempDir dir;
+  const auto paths = DictionaryPaths::ForBase(dir.path(), "syn");
+  WriteDictionary(paths, {{u"car", "a motor vehicle"}, {u"auto", "a motor vehicle"}, {u"bus", "a coach"}});
+  EXPECT_EQ(std::filesystem::file_size(paths.entries), std::string("a motor vehiclea coach").size());
+  const auto dictionary = LoadedDictionary::Load(paths);
+  EXPECT_EQ(dictionary->ReadEntryAt(0).text, u"a motor vehicle");
+  EXPECT_EQ(dictionary->ReadEntryAt(1).text, u"a motor vehicle");
+  EXPECT_EQ(dictionary->ReadEntryAt(2).text, u"a coach");
+}
+
 TEST(DictionaryWriter, FailureLeavesNoFiles) {
   test::TempDir dir;
   const auto paths = DictionaryPaths::ForBase(dir.path(), "bad");
