@@ -11,6 +11,7 @@ class LanguageController;
 class LookupController;
 class MainForm;
 class RenderController;
+class WordFormController;
 
 // What the window is given from outside: where the program lives (its
 // dictionaries are in the folder Data there) and the services that later
@@ -18,7 +19,7 @@ class RenderController;
 struct WindowServices {
   std::filesystem::path programFolder;
   MessageService* messages = nullptr;          // required
-  BaseFormFinder* baseForms = nullptr;         // default: finds nothing
+  BaseFormFinder* baseForms = nullptr;         // default: the window's own finders
   SpeechOutput* speech = nullptr;              // default: silent
   KeyboardLayoutSwitch* keyboard = nullptr;    // default: the layout stays
 };
@@ -35,15 +36,16 @@ class DictionaryWindow {
   CatalogueController& catalogue() { return *catalogue_; }
   RenderController& render() { return *render_; }
   LookupController& lookup() { return *lookup_; }
+  WordFormController& wordForms() { return *wordForms_; }
 
  private:
-  NoBaseForms noBaseForms_;
   Silence silence_;
   FixedKeyboardLayout fixedLayout_;
   std::unique_ptr<MainForm> form_;
   std::unique_ptr<LanguageController> language_;
   std::unique_ptr<RenderController> render_;
   std::unique_ptr<CatalogueController> catalogue_;
+  std::unique_ptr<WordFormController> wordForms_;
   std::unique_ptr<LookupController> lookup_;
 };
 
