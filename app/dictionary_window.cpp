@@ -6,6 +6,7 @@
 #include "app/main_form.h"
 #include "app/render_controller.h"
 #include "app/settings_controller.h"
+#include "app/word_form_controller.h"
 
 namespace lexorin {
 
@@ -14,8 +15,9 @@ DictionaryWindow::DictionaryWindow(const WindowServices& services)
       language_(std::make_unique<LanguageController>(*form_, *services.messages)),
       render_(std::make_unique<RenderController>(*form_, *language_)),
       catalogue_(std::make_unique<CatalogueController>(*form_, *language_, services.programFolder)),
+      wordForms_(std::make_unique<WordFormController>(*form_, *render_)),
       lookup_(std::make_unique<LookupController>(*form_, *render_,
-                                                 services.baseForms ? *services.baseForms : noBaseForms_,
+                                                 services.baseForms ? *services.baseForms : *wordForms_,
                                                  services.speech ? *services.speech : silence_,
                                                  services.keyboard ? *services.keyboard : fixedLayout_)),
       settings_(std::make_unique<SettingsController>(
@@ -33,6 +35,7 @@ DictionaryWindow::~DictionaryWindow() {
   // No worker may outlive the views it writes to.
   render_->StopAll();
   lookup_.reset();
+  wordForms_.reset();
   catalogue_.reset();
   form_.reset();
 }

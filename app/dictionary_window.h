@@ -15,6 +15,7 @@ class LookupController;
 class MainForm;
 class RenderController;
 class SettingsController;
+class WordFormController;
 
 // What the window is given from outside: where the program lives (its
 // dictionaries are in the folder Data there) and the services that later
@@ -22,7 +23,7 @@ class SettingsController;
 struct WindowServices {
   std::filesystem::path programFolder;
   MessageService* messages = nullptr;          // required
-  BaseFormFinder* baseForms = nullptr;         // default: finds nothing
+  BaseFormFinder* baseForms = nullptr;         // default: the window's own finders
   SpeechOutput* speech = nullptr;              // default: silent
   KeyboardLayoutSwitch* keyboard = nullptr;    // default: the layout stays
   SettingsStore* settings = nullptr;           // default: a tree in memory only
@@ -43,11 +44,11 @@ class DictionaryWindow {
   CatalogueController& catalogue() { return *catalogue_; }
   RenderController& render() { return *render_; }
   LookupController& lookup() { return *lookup_; }
+  WordFormController& wordForms() { return *wordForms_; }
   SettingsController& settings() { return *settings_; }
   SessionState& session() { return session_; }
 
  private:
-  NoBaseForms noBaseForms_;
   Silence silence_;
   FixedKeyboardLayout fixedLayout_;
   MemorySettingsStore memorySettings_;
@@ -58,6 +59,7 @@ class DictionaryWindow {
   std::unique_ptr<LanguageController> language_;
   std::unique_ptr<RenderController> render_;
   std::unique_ptr<CatalogueController> catalogue_;
+  std::unique_ptr<WordFormController> wordForms_;
   std::unique_ptr<LookupController> lookup_;
   std::unique_ptr<SettingsController> settings_;
 };

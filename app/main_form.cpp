@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -48,6 +49,16 @@ constexpr GroupSplitters kGroupSplitters[] = {
     {GroupId::Russian, "TntSplitter2", "TntSplitter1", "RusVietandRusRus"},
     {GroupId::English, "TntSplitter4", "TntSplitter3", "EngVietandEngEng"},
     {GroupId::French, "TntSplitter6", "TntSplitter5", "FraVietandVietFra"},
+};
+
+// Quick-task buttons that run a menu command: object name, text, hint.
+struct CommandButton {
+  std::string_view name;
+  std::string_view text;
+  std::string_view hint;
+};
+constexpr CommandButton kCommandButtons[] = {
+    {"TntSpeedButton10", "≈", "Find Approach"},
 };
 
 bool PaneHostsInput(const PaneInfo& pane) {
@@ -143,15 +154,18 @@ QWidget* MainForm::BuildQuickButtons() {
   bar->setObjectName("QuickButtons");
   auto* layout = new QHBoxLayout(bar);
   layout->setContentsMargins(0, 0, 0, 0);
-  for (const SingleDictionaryInfo& single : SingleDictionaries()) {
-    if (single.quickButton.empty()) continue;
+  const auto addButton = [layout](std::string_view name, std::string_view text, std::string_view hint) {
     auto* button = new QToolButton;
-    button->setObjectName(Q(single.quickButton));
-    button->setText(Q(single.captionVi));
-    button->setToolTip(Q(single.hint));
+    button->setObjectName(Q(name));
+    button->setText(Q(text));
+    button->setToolTip(Q(hint));
     button->setAutoRaise(true);
     button->setEnabled(false);
     layout->addWidget(button);
+  };
+  for (const CommandButton& command : kCommandButtons) addButton(command.name, command.text, command.hint);
+  for (const SingleDictionaryInfo& single : SingleDictionaries()) {
+    if (!single.quickButton.empty()) addButton(single.quickButton, single.captionVi, single.hint);
   }
   layout->addStretch(1);
   return bar;
@@ -223,15 +237,15 @@ QWidget* MainForm::BuildPane(PaneId id, bool hostsInput) {
   controls.view = new EntryView;
   controls.view->setObjectName(Q(info.view));
 
-  auto* listColumn = new QVBoxLayout;
-  listColumn->setSpacing(2);
-  listColumn->addWidget(controls.list, 1);
+  // A result list shares its word list's cell and covers it while shown.
+  auto* listColumn = new QGridLayout;
+  listColumn->addWidget(controls.list, 0, 0);
   for (const ResultListWiring& result : ResultListWirings()) {
     if (result.pane != id) continue;
     auto* list = new QListWidget;
     list->setObjectName(Q(result.list));
     list->hide();
-    listColumn->addWidget(list, 1);
+    listColumn->addWidget(list, 0, 0);
   }
 
   // The right-hand column is narrow: its list stands above its view.

@@ -41,11 +41,7 @@ class KeyboardLayoutSwitch {
   virtual void ToUsEnglish() = 0;
 };
 
-// What a program without base-form rules, speech or switchable layouts has.
-class NoBaseForms final : public BaseFormFinder {
- public:
-  bool FindAndShow(BaseFormLanguage, std::u16string_view) override { return false; }
-};
+// What a program without speech or switchable layouts has.
 class Silence final : public SpeechOutput {
  public:
   void SpeakForGroup(GroupId, std::u16string_view) override {}

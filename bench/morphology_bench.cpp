@@ -117,7 +117,7 @@ const AnagramIndex& RussianAnagramIndex() {
 
 // One benchmark per word, so that the time shown is the time per word. The
 // word's result is checked once first: a miss must miss, a hit must hit.
-void RegisterBaseForms(const char* name, const Group& (*group)(), BaseFormFinder finder,
+void RegisterBaseForms(const char* name, const Group& (*group)(), FindBaseFormFunction finder,
                        const std::vector<std::u16string>& words, bool found) {
   for (const std::u16string& word : words) {
     const std::string title = std::string(name) + (found ? "/found/" : "/miss/") + Utf16ToUtf8(word);

@@ -1,7 +1,6 @@
 #include "dictionary/headword_list.h"
 
 #include <bit>
-#include <limits>
 
 #include "dictionary/data_file_error.h"
 #include "dictionary/file_bytes.h"
@@ -52,53 +51,9 @@ std::u16string Utf16FromBytes(std::string_view bytes) {
 
 }  // namespace
 
-void HeadwordList::push_back(std::u16string_view headword) { insert(size(), headword); }
-
-void HeadwordList::insert(size_t index, std::u16string_view headword) {
-  if (starts_.empty()) starts_.push_back(0);
-  if (text_.size() + headword.size() > std::numeric_limits<uint32_t>::max()) {
-    throw std::length_error("headword list too large");
-  }
-  text_.insert(starts_[index], headword);
-  starts_.insert(starts_.begin() + static_cast<std::ptrdiff_t>(index) + 1, starts_[index]);
-  for (size_t i = index + 1; i < starts_.size(); ++i) starts_[i] += static_cast<uint32_t>(headword.size());
-}
-
-void HeadwordList::erase(size_t index) {
-  const uint32_t length = starts_[index + 1] - starts_[index];
-  text_.erase(starts_[index], length);
-  starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(index) + 1);
-  for (size_t i = index + 1; i < starts_.size(); ++i) starts_[i] -= length;
-  if (starts_.size() == 1) starts_.clear();
-}
-
 HeadwordList HeadwordList::FromText(std::u16string text) {
   HeadwordList list;
-  const size_t nul = text.find(u'\0');
-  if (nul != std::u16string::npos) text.resize(nul);
-  if (text.size() > std::numeric_limits<uint32_t>::max()) throw std::length_error("headword file too large");
-
-  // Lines are moved down over the breaks in place, so the text needs no
-  // second buffer.
-  size_t read = 0;
-  size_t write = 0;
-  list.starts_.push_back(0);
-  while (read < text.size()) {
-    size_t end = read;
-    while (end < text.size() && !IsLineBreak(text[end])) ++end;
-    if (write != read) std::char_traits<char16_t>::move(text.data() + write, text.data() + read, end - read);
-    write += end - read;
-    list.starts_.push_back(static_cast<uint32_t>(write));
-    read = end;
-    if (read < text.size() && text[read] == u'\r') ++read;
-    if (read < text.size() && text[read] == u'\n') ++read;
-    if (read < text.size() && text[read] == kLineSeparator) ++read;
-  }
-  text.resize(write);
-  text.shrink_to_fit();
-  list.text_ = std::move(text);
-  if (list.starts_.size() == 1) list.starts_.clear();
-  list.starts_.shrink_to_fit();
+  list.Split(std::move(text), IsLineBreak, u"\r\n\u2028");
   return list;
 }
 

@@ -8,7 +8,7 @@
 
 namespace lexorin {
 
-using BaseFormFinder = std::optional<BaseForm> (*)(std::u16string_view word, const BaseFormLists& lists);
+using FindBaseFormFunction = std::optional<BaseForm> (*)(std::u16string_view word, const BaseFormLists& lists);
 
 // A group with a base-form finder and the approximate search: the Russian
 // and the English group.
@@ -17,7 +17,7 @@ struct WordFormGroup {
   std::string_view code;         // "ru", "en"
   PaneId xVietnamese;            // decides base forms; the list the approximate search visits
   PaneId second;                 // shows a base form too when it lists it
-  BaseFormFinder findBaseForm;
+  FindBaseFormFunction findBaseForm;
   std::string_view resultList;   // the approximate-search result list over the X-Vietnamese word list
 };
 

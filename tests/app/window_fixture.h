@@ -29,6 +29,15 @@ class RecordingMessages final : public MessageService {
   size_t shownWithoutWaiting = 0;  // boxes that did not hold up the caller
 };
 
+// Speech that tests read: the group and text of every request.
+class RecordingSpeech final : public SpeechOutput {
+ public:
+  void SpeakForGroup(GroupId group, std::u16string_view text) override {
+    spoken.emplace_back(group, QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+  }
+  std::vector<std::pair<GroupId, QString>> spoken;
+};
+
 // A program folder with a small Data folder: every built-in dictionary, the
 // editable one and two single dictionaries. Each entry reads
 // "@<headword>-<base>", so a view shows which dictionary and headword it

@@ -20,14 +20,6 @@ QStringList HistoryOf(QComboBox* input) {
   return items;
 }
 
-class RecordingSpeech final : public SpeechOutput {
- public:
-  void SpeakForGroup(GroupId group, std::u16string_view text) override {
-    spoken.emplace_back(group, QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
-  }
-  std::vector<std::pair<GroupId, QString>> spoken;
-};
-
 // Finds the base form of exactly one word.
 class OneWordFinder final : public BaseFormFinder {
  public:
