@@ -5,6 +5,7 @@
 #include "app/lookup_controller.h"
 #include "app/main_form.h"
 #include "app/render_controller.h"
+#include "app/settings_controller.h"
 #include "app/word_form_controller.h"
 
 namespace lexorin {
@@ -18,9 +19,19 @@ DictionaryWindow::DictionaryWindow(const WindowServices& services)
       lookup_(std::make_unique<LookupController>(*form_, *render_,
                                                  services.baseForms ? *services.baseForms : *wordForms_,
                                                  services.speech ? *services.speech : silence_,
-                                                 services.keyboard ? *services.keyboard : fixedLayout_)) {}
+                                                 services.keyboard ? *services.keyboard : fixedLayout_)),
+      settings_(std::make_unique<SettingsController>(
+          *form_, session_, *language_, *render_, *catalogue_, services.programFolder,
+          SettingsController::Services{services.settings ? *services.settings : memorySettings_,
+                                       services.documents ? *services.documents : noDocuments_,
+                                       services.tray ? *services.tray : noTrayIcon_,
+                                       services.speech ? *services.speech : silence_})) {
+  settings_->FormCreate();
+}
 
 DictionaryWindow::~DictionaryWindow() {
+  settings_->FormDestroy();
+  settings_.reset();
   // No worker may outlive the views it writes to.
   render_->StopAll();
   lookup_.reset();
