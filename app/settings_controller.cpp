@@ -36,6 +36,10 @@ SettingsController::SettingsController(MainForm& form, SessionState& session, La
   QAction* defaults = form_.MenuItem("Thitlpmcdnh1");
   defaults->setEnabled(true);
   connect(defaults, &QAction::triggered, this, &SettingsController::Thitlpmcdnh1Click);
+  // Exit closes the main window, which writes the settings back.
+  QAction* exit = form_.MenuItem("Thoat2");
+  exit->setEnabled(true);
+  connect(exit, &QAction::triggered, &form_, &QWidget::close);
   form_.installEventFilter(this);
 }
 

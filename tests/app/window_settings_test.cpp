@@ -139,6 +139,7 @@ class SettingsTest : public QObject {
   void startWithAnArgument_data();
   void startWithAnArgument();
   void closeReplacesTheFileInOneStep();
+  void exitClosesAndTheNextStartReturns();
   void userFileFollowsXdgConfigHome();
 };
 
@@ -507,6 +508,18 @@ void SettingsTest::startWithAnArgument() {
     QCOMPARE(runs.tray.removed, 0);
   }
   QCOMPARE(runs.tray.removed, trayAvailable ? 1 : 0);
+}
+
+void SettingsTest::exitClosesAndTheNextStartReturns() {
+  ProgramRuns runs;
+  {
+    auto run = runs.Start();
+    run->form().MenuItem("AnhVitAnh1")->trigger();
+    run->form().MenuItem("Thoat2")->trigger();
+    QVERIFY(!run->form().isVisible());
+  }
+  auto next = runs.Start();
+  QCOMPARE(next->form().GroupPanelInFront(), GroupId::English);
 }
 
 void SettingsTest::closeReplacesTheFileInOneStep() {
