@@ -36,6 +36,9 @@ SettingsController::SettingsController(MainForm& form, SessionState& session, La
   QAction* defaults = form_.MenuItem("Thitlpmcdnh1");
   defaults->setEnabled(true);
   connect(defaults, &QAction::triggered, this, &SettingsController::Thitlpmcdnh1Click);
+  QAction* noHelp = form_.MenuItem("Khonghinthkhikhidng1");
+  noHelp->setEnabled(true);
+  connect(noHelp, &QAction::triggered, this, &SettingsController::Khonghinthkhikhidng1Click);
   // Exit closes the main window, which writes the settings back.
   QAction* exit = form_.MenuItem("Thoat2");
   exit->setEnabled(true);
@@ -71,6 +74,11 @@ void SettingsController::ShowHelpAtStart() {
     store.WriteInteger(kShowHelpKey, kShowHelpValue, 1);
   }
   if (show) services_.documents.Open(HelpDocument("FAQ.mht"));
+}
+
+void SettingsController::Khonghinthkhikhidng1Click() {
+  services_.store.WriteInteger(kShowHelpKey, kShowHelpValue, 0);
+  services_.store.Save();
 }
 
 void SettingsController::FormShow() {

@@ -43,6 +43,8 @@ class SettingsController : public QObject {
   void FormDestroy();
   // "Default settings": deletes the stored tree; this run writes none.
   void Thitlpmcdnh1Click();
+  // "Do not show on startup": the FAQ stops opening at start, stored at once.
+  void Khonghinthkhikhidng1Click();
 
   // A start with arguments: the window lives in the tray, or is minimised
   // on a desktop without one, from where it could never come back.

@@ -140,6 +140,7 @@ class SettingsTest : public QObject {
   void startWithAnArgument();
   void closeReplacesTheFileInOneStep();
   void exitClosesAndTheNextStartReturns();
+  void doNotShowOnStartupIsStoredAtOnce();
   void userFileFollowsXdgConfigHome();
 };
 
@@ -520,6 +521,19 @@ void SettingsTest::exitClosesAndTheNextStartReturns() {
   }
   auto next = runs.Start();
   QCOMPARE(next->form().GroupPanelInFront(), GroupId::English);
+}
+
+void SettingsTest::doNotShowOnStartupIsStoredAtOnce() {
+  ProgramRuns runs;
+  auto run = runs.Start();
+  QCOMPARE(runs.documents.opened.size(), size_t{1});
+  run->form().MenuItem("Khonghinthkhikhidng1")->trigger();
+  // On disk before any close.
+  QCOMPARE(runs.Reopen()->value("ShowHelp/ShowHelp").toString(), QString("0"));
+  run.reset();
+  runs.documents.opened.clear();
+  auto next = runs.Start();
+  QVERIFY(runs.documents.opened.empty());
 }
 
 void SettingsTest::closeReplacesTheFileInOneStep() {
