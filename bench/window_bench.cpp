@@ -17,6 +17,7 @@
 
 #include "app/catalogue_controller.h"
 #include "app/dictionary_window.h"
+#include "bench/window_bench_support.h"
 #include "app/entry_view.h"
 #include "app/main_form.h"
 #include "dictionary/dictionary_writer.h"
@@ -25,11 +26,6 @@ namespace lexorin {
 namespace {
 
 constexpr size_t kHeadwords = 1'000'000;
-
-class DiscardMessages final : public MessageService {
- public:
-  void Show(std::string_view, std::string_view) override {}
-};
 
 // Distinct Cyrillic words of four to seven letters: the number i written in
 // base 32 with the letters а..я, after a two-letter prefix that spreads them.
@@ -64,7 +60,7 @@ class LargeRussianGroup {
 };
 
 LargeRussianGroup* group = nullptr;
-DiscardMessages messages;
+bench::DiscardMessages messages;
 
 std::unique_ptr<DictionaryWindow> NewWindow() {
   auto window = std::make_unique<DictionaryWindow>(WindowServices{group->folder(), &messages});
@@ -86,13 +82,6 @@ void BM_ActivateRussianGroup(benchmark::State& state) {
 }
 BENCHMARK(BM_ActivateRussianGroup)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-void SendKey(QWidget* target, int key, const QString& text) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QApplication::sendEvent(target, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QApplication::sendEvent(target, &release);
-}
-
 // Types one letter and takes it back, alternately; only the key events are
 // timed: the change handler runs inside them.
 void BM_KeystrokeInRussianInput(benchmark::State& state) {
@@ -103,9 +92,9 @@ void BM_KeystrokeInRussianInput(benchmark::State& state) {
   bool typed = false;
   for (auto _ : state) {
     if (typed) {
-      SendKey(input, Qt::Key_Backspace, {});
+      bench::SendKey(input, Qt::Key_Backspace, {});
     } else {
-      SendKey(input, Qt::Key_unknown, QString(QChar(u'к')));
+      bench::SendKey(input, Qt::Key_unknown, QString(QChar(u'к')));
     }
     typed = !typed;
     state.PauseTiming();
@@ -126,9 +115,9 @@ void BM_KeystrokeUntilShown(benchmark::State& state) {
   bool typed = false;
   for (auto _ : state) {
     if (typed) {
-      SendKey(input, Qt::Key_Backspace, {});
+      bench::SendKey(input, Qt::Key_Backspace, {});
     } else {
-      SendKey(input, Qt::Key_unknown, QString(QChar(u'л')));
+      bench::SendKey(input, Qt::Key_unknown, QString(QChar(u'л')));
     }
     typed = !typed;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
@@ -145,15 +134,10 @@ BENCHMARK(BM_KeystrokeUntilShown)->Unit(benchmark::kMicrosecond);
 }  // namespace lexorin
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  const auto start = std::chrono::steady_clock::now();
-  lexorin::LargeRussianGroup data;
-  lexorin::group = &data;
-  std::printf("generated three dictionaries of %zu headwords in %.1f s\n", lexorin::kHeadwords,
-              std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  std::unique_ptr<lexorin::LargeRussianGroup> data;
+  return lexorin::bench::RunWindowBenchmarks(argc, argv, [&] {
+    data = std::make_unique<lexorin::LargeRussianGroup>();
+    lexorin::group = data.get();
+    return "three dictionaries of 1,000,000 headwords";
+  });
 }

@@ -26,6 +26,7 @@
 #include <unordered_set>
 
 #include "app/dictionary_window.h"
+#include "bench/window_bench_support.h"
 #include "app/main_form.h"
 #include "app/word_form_controller.h"
 #include "dictionary/dictionary_writer.h"
@@ -34,11 +35,6 @@ namespace lexorin {
 namespace {
 
 constexpr size_t kHeadwords = 1'000'000;
-
-class DiscardMessages final : public MessageService {
- public:
-  void Show(std::string_view, std::string_view) override {}
-};
 
 const std::vector<std::u16string> kBaseForms = {u"читать", u"пройти", u"окно", u"стол"};
 
@@ -92,7 +88,7 @@ class LargeRussianGroup {
 };
 
 LargeRussianGroup* group = nullptr;
-DiscardMessages messages;
+bench::DiscardMessages messages;
 
 std::unique_ptr<DictionaryWindow> LoadedWindow() {
   auto window = std::make_unique<DictionaryWindow>(WindowServices{group->folder(), &messages});
@@ -104,14 +100,7 @@ std::unique_ptr<DictionaryWindow> LoadedWindow() {
 
 QComboBox* RussianInput(DictionaryWindow& window) { return window.form().InputBox("TntComboBox3"); }
 
-void SendKey(QWidget* target, int key, const QString& text) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QApplication::sendEvent(target, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QApplication::sendEvent(target, &release);
-}
-
-void TypeLetter(QComboBox* input, char16_t letter) { SendKey(input, Qt::Key_unknown, QString(QChar(letter))); }
+void TypeLetter(QComboBox* input, char16_t letter) { bench::SendKey(input, Qt::Key_unknown, QString(QChar(letter))); }
 
 void Idle(std::chrono::milliseconds time) {
   const auto end = std::chrono::steady_clock::now() + time;
@@ -135,7 +124,7 @@ void KeystrokeWithBaseForms(benchmark::State& state, std::u16string word, bool f
   bool typed = false;
   for (auto _ : state) {
     if (typed) {
-      SendKey(input, Qt::Key_Backspace, {});
+      bench::SendKey(input, Qt::Key_Backspace, {});
     } else {
       TypeLetter(input, word.back());
     }
@@ -201,15 +190,10 @@ BENCHMARK(FindApproachLaterRuns)->Unit(benchmark::kMicrosecond);
 }  // namespace lexorin
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  const auto start = std::chrono::steady_clock::now();
-  lexorin::LargeRussianGroup data;
-  lexorin::group = &data;
-  std::printf("generated two dictionaries of %zu headwords in %.1f s\n", lexorin::kHeadwords,
-              std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  std::unique_ptr<lexorin::LargeRussianGroup> data;
+  return lexorin::bench::RunWindowBenchmarks(argc, argv, [&] {
+    data = std::make_unique<lexorin::LargeRussianGroup>();
+    lexorin::group = data.get();
+    return "two dictionaries of 1,000,000 headwords";
+  });
 }
